@@ -1,0 +1,16 @@
+// Where exceptions caught by the program's handlers are reported.
+#pragma once
+
+#include <exception>
+
+#include "Component.h"
+
+namespace tw {
+
+class IExceptionHandler {
+ public:
+  virtual ~IExceptionHandler() = default;
+  virtual void HandleException(const TComponent* Sender, const std::exception& E) = 0;
+};
+
+}  // namespace tw
