@@ -58,6 +58,7 @@ if CC=clang CXX=clang++ build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_
     case $name in
       fuzz_map) cp -n data/map/*.map "$corpus"/ ;;
       fuzz_bitmap) cp -n data/texture/*.bmp "$corpus"/ ;;
+      fuzz_profile) printf '[general]\r\nNick="a b"\r\nMidiVolume=0x10\r\n' >"$corpus"/seed.ini ;;
     esac
     if build/fuzz/bin/"$name" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=65536 \
          -artifact_prefix=build/fuzz/ "$corpus" >build/fuzz/"$name".log 2>&1; then

@@ -1,15 +1,6 @@
-#include <QApplication>
-#include <QDir>
-
-#include "PlayWindow.h"
+#include "Environment.h"
+#include "Program.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Tollywinder");
-  const std::string appDir =
-      QDir(QCoreApplication::applicationDirPath()).absolutePath().toLocal8Bit().toStdString() + "/";
-  tw::PlayWindow window(appDir);
-  window.show();
-  window.activateWindow();
-  return app.exec();
+  return tw::RunProgram(argc, argv, tw::ProgramFolder(argc > 0 ? argv[0] : nullptr));
 }

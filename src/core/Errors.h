@@ -16,4 +16,10 @@ class EProjectError : public std::runtime_error {
   int FHelpContext;
 };
 
+// Ends an operation quietly: never shown, never logged.
+class EAbort : public std::exception {
+ public:
+  const char* what() const noexcept override { return "Operation aborted"; }
+};
+
 }  // namespace tw

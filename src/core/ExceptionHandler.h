@@ -10,7 +10,7 @@ namespace tw {
 class IExceptionHandler {
  public:
   virtual ~IExceptionHandler() = default;
-  virtual void HandleException(const TComponent* Sender, const std::exception& E) = 0;
+  virtual void HandleException(const TObject* Sender, const std::exception& E) = 0;
 };
 
 }  // namespace tw

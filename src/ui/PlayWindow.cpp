@@ -3,15 +3,16 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QStatusBar>
-#include <cstdio>
 
 #include "FileUtil.h"
 #include "KeyMap.h"
 
 namespace tw {
 
-PlayWindow::PlayWindow(const std::string& AppDir, QWidget* Parent)
-    : QMainWindow(Parent), FDialogs(this) {
+PlayWindow::PlayWindow(const std::string& AppDir, const TComponent* Owner,
+                       IExceptionHandler* Handler, IDialogs* Dialogs, QWidget* Parent)
+    : QMainWindow(Parent), TComponent("T_frm_main", "_frm_main", Owner), FDialogs(this) {
+  setObjectName("_frm_main");
   setWindowTitle("Tollywinder v1.3");
   FPlayfield = new PlayfieldWidget(this);
   setCentralWidget(FPlayfield);
@@ -21,9 +22,9 @@ PlayWindow::PlayWindow(const std::string& AppDir, QWidget* Parent)
 
   TGameServices services;
   services.View = this;
-  services.ExceptionHandler = this;
-  services.Dialogs = &FDialogs;
-  services.Sender = &FIdentity;
+  services.ExceptionHandler = Handler;
+  services.Dialogs = Dialogs ? Dialogs : &FDialogs;
+  services.Sender = this;
   FGame = std::make_unique<TGame>(AppDir, services);
   FGame->FImageLeft = 0;
   FGame->FImageTop = 0;
@@ -59,10 +60,6 @@ void PlayWindow::FrameChanged() {
 
 void PlayWindow::InvalidateRect(const TRect& R) {
   FPlayfield->InvalidateFigureRect(R);
-}
-
-void PlayWindow::HandleException(const TComponent* Sender, const std::exception& E) {
-  std::fprintf(stderr, "tollywinder: %s: %s\n", Sender ? Sender->Name().c_str() : "?", E.what());
 }
 
 void PlayWindow::keyPressEvent(QKeyEvent* Event) {

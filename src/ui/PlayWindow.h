@@ -12,10 +12,13 @@
 
 namespace tw {
 
-class PlayWindow : public QMainWindow, public IGameView, public IExceptionHandler {
+class PlayWindow : public QMainWindow, public TComponent, public IGameView {
   Q_OBJECT
  public:
-  explicit PlayWindow(const std::string& AppDir, QWidget* Parent = nullptr);
+  // Owner is the application's identity; Handler receives the errors the window reports.
+  // Dialogs, when given, answers the window's message boxes instead of Qt.
+  PlayWindow(const std::string& AppDir, const TComponent* Owner, IExceptionHandler* Handler,
+             IDialogs* Dialogs = nullptr, QWidget* Parent = nullptr);
   ~PlayWindow() override;
 
   TGame& Game() { return *FGame; }
@@ -29,13 +32,11 @@ class PlayWindow : public QMainWindow, public IGameView, public IExceptionHandle
   void SetMovesCaption(const std::string& Text) override;
   void FrameChanged() override;
   void InvalidateRect(const TRect& R) override;
-  void HandleException(const TComponent* Sender, const std::exception& E) override;
 
  protected:
   void keyPressEvent(QKeyEvent* Event) override;
 
  private:
-  TComponent FIdentity{"T_frm_main", "_frm_main"};
   QtDialogs FDialogs;
   PlayfieldWidget* FPlayfield;
   QLabel* FMoves;

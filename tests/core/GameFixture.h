@@ -42,9 +42,9 @@ struct RecordingDialogs : IDialogs {
 
 struct RecordingHandler : IExceptionHandler {
   std::vector<std::string>* Log;
-  const TComponent* LastSender = nullptr;
+  const TObject* LastSender = nullptr;
   explicit RecordingHandler(std::vector<std::string>* L) : Log(L) {}
-  void HandleException(const TComponent* S, const std::exception& E) override {
+  void HandleException(const TObject* S, const std::exception& E) override {
     LastSender = S;
     Log->push_back(std::string("handler: ") + E.what());
   }

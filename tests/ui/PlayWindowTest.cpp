@@ -28,7 +28,7 @@ bool FindCell(const TGame& g, std::uint8_t code, int& cx, int& cy) {
 }
 
 TEST(PlayWindow, ShowsLevelOneWithItsTransparentColours) {
-  PlayWindow w(kBin);
+  PlayWindow w(kBin, nullptr, nullptr);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   TGame& g = w.Game();
@@ -82,7 +82,7 @@ TEST(PlayWindow, ShowsLevelOneWithItsTransparentColours) {
 }
 
 TEST(PlayWindow, ArrowKeysPlayAndF5StartsAgain) {
-  PlayWindow w(kBin);
+  PlayWindow w(kBin, nullptr, nullptr);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   TGame& g = w.Game();
