@@ -7,7 +7,7 @@
 #include "Application.h"
 #include "Errors.h"
 #include "Globals.h"
-#include "PlayWindow.h"
+#include "MainWindow.h"
 #include "QtDialogs.h"
 
 namespace tw {
@@ -50,7 +50,11 @@ int RunProgram(int Argc, char** Argv, const std::string& AppDir, const TProgramH
 
   int status = 0;
   try {
-    PlayWindow window(AppDir, &app.Identity(), globals.get(), Hooks.Dialogs);
+    TMainWindowServices services;
+    services.Settings = globals.get();
+    services.ExceptionHandler = globals.get();
+    services.Dialogs = Hooks.Dialogs;
+    T_frm_main window(AppDir, &app.Identity(), services);
     qtDialogs.SetParent(&window);
     window.show();
     window.activateWindow();
