@@ -56,6 +56,7 @@ int RunProgram(int Argc, char** Argv, const std::string& AppDir, const TProgramH
     services.Dialogs = Hooks.Dialogs;
     T_frm_main window(AppDir, &app.Identity(), services);
     qtDialogs.SetParent(&window);
+    if (Hooks.OnCreated) Hooks.OnCreated(window);
     window.show();
     window.activateWindow();
     if (Hooks.OnShown) QTimer::singleShot(0, &window, [&] { Hooks.OnShown(window); });

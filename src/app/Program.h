@@ -12,8 +12,9 @@ class IDialogs;
 
 // What tests put in place of the user.
 struct TProgramHooks {
-  std::function<void(QWidget&)> OnShown;  // runs once the window is shown
-  IDialogs* Dialogs = nullptr;            // answers every dialog instead of Qt's boxes
+  std::function<void(QWidget&)> OnCreated;  // runs when the window exists, before it is shown
+  std::function<void(QWidget&)> OnShown;    // runs once the window is shown
+  IDialogs* Dialogs = nullptr;              // answers every dialog instead of Qt's boxes
 };
 
 // Runs the game with AppDir as the program folder; returns the exit status.

@@ -61,15 +61,13 @@ QPixmap Drawn(const QString& name, int size) {
 
 }  // namespace
 
-QIcon GameIcon(const std::string& AppDir, const QString& Name) {
+QIcon GameIcon(const std::string& AppDir, const QString& Name, int Size) {
   const QString file = QString::fromLocal8Bit(AppDir) + "icons/" + Name + ".png";
   if (QFileInfo::exists(file)) {
     QIcon icon(file);
     if (!icon.isNull()) return icon;
   }
-  QIcon icon;
-  for (int s : {16, 32}) icon.addPixmap(Drawn(Name, s));
-  return icon;
+  return QIcon(Drawn(Name, Size));
 }
 
 }  // namespace tw

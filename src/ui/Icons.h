@@ -7,7 +7,8 @@
 
 namespace tw {
 
-// Names: "open", "save", "refresh", "close", "help", "link", "window" and skin names.
-QIcon GameIcon(const std::string& AppDir, const QString& Name);
+// Names: "open", "save", "refresh", "close", "help", "link", "window" and skin names. A drawn
+// stand-in is drawn at Size only (drawing costs at start-up).
+QIcon GameIcon(const std::string& AppDir, const QString& Name, int Size = 32);
 
 }  // namespace tw

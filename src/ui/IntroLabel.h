@@ -1,6 +1,7 @@
 // "PRESS F5 to START !!!": big red slanted letters standing out of the floor.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace tw {
@@ -17,6 +18,7 @@ class TIntroLabel : public QWidget {
  private:
   QString FCaption;
   QFont FFont;
+  QImage FImage;  // the letters, drawn once
 };
 
 }  // namespace tw

@@ -54,7 +54,7 @@ T_frm_main::T_frm_main(const std::string& AppDir, const TComponent* Owner,
   auto action = [this](const char* name, const QString& caption, const QString& icon) {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
-    if (!icon.isEmpty()) a->setIcon(GameIcon(FAppDir, icon));
+    if (!icon.isEmpty()) a->setIcon(GameIcon(FAppDir, icon, 16));
     addAction(a);
     return a;
   };

@@ -77,14 +77,16 @@ TRibbon::TRibbon(QWidget* Parent) : QWidget(Parent) {
   row->setSpacing(1);
   FCaption = new QLabel(this);
   FCaption->setAlignment(Qt::AlignCenter);
-  FCaption->setStyleSheet("color: rgb(62, 106, 170);");
+  QPalette caption = FCaption->palette();
+  caption.setColor(QPalette::WindowText, QColor(62, 106, 170));
+  FCaption->setPalette(caption);
+  // Style sheets would cost a style-sheet engine at start-up; the tab is painted instead.
   FTab = new QLabel("Settings", this);
   FTab->setObjectName("RibbonTab1");
   FTab->setAlignment(Qt::AlignCenter);
-  FTab->setStyleSheet(
-      "QLabel { color: rgb(21, 66, 139); background: rgb(235, 243, 253);"
-      " border: 1px solid rgb(141, 178, 227); border-bottom: none;"
-      " border-top-left-radius: 3px; border-top-right-radius: 3px; }");
+  QPalette tab = FTab->palette();
+  tab.setColor(QPalette::WindowText, kCaptionText);
+  FTab->setPalette(tab);
 }
 
 QToolButton* TRibbon::AddQuickButton(const QString& Name, QAction* Action, bool CaptionOnly) {
@@ -141,6 +143,12 @@ void TRibbon::paintEvent(QPaintEvent*) {
   p.setPen(kFrame);
   p.drawLine(0, kPanelTop, width(), kPanelTop);
   p.drawLine(0, kRibbonHeight - 1, width(), kRibbonHeight - 1);
+  // The selected tab opens into the panel.
+  const QRectF tab = QRectF(FTab->geometry()).adjusted(0.5, 0.5, -0.5, 1);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setBrush(QColor(235, 243, 253));
+  p.drawRoundedRect(tab.adjusted(0, 0, 0, 4), 3, 3);
+  p.fillRect(tab.adjusted(1, tab.height() - 0.5, -1, 4), QColor(222, 234, 249));
 }
 
 }  // namespace tw
