@@ -62,34 +62,44 @@ Rgb Wall(int x, int y) {
   return Shade(c, Noise(x, y, 1) * 3);
 }
 
+// The target: red corner brackets and a small ring, on the floor colour. A box on the target
+// leaves the brackets in sight, so a placed box differs by shape as well as by colour.
 Rgb Cross(int x, int y) {
-  // A ring with a cross inside, in red, on the floor colour.
-  double cx = x - 15.5, cy = y - 15.5, d = std::sqrt(cx * cx + cy * cy);
-  const Rgb red{200, 40, 40};
-  if (d >= 11.0 && d <= 13.5) return red;
-  if (d < 11.0 && (std::abs(std::abs(cx) - std::abs(cy)) < 1.6)) return Shade(red, 20);
+  const Rgb red{205, 38, 38}, dark{150, 20, 20};
+  const int ex = std::min(x, 31 - x), ey = std::min(y, 31 - y);  // distance from the edges
+  const bool bracket = (ex <= 2 && ey <= 9) || (ey <= 2 && ex <= 9);
+  if (bracket) return (ex == 0 || ey == 0) ? dark : red;
+  const double cx = x - 15.5, cy = y - 15.5, d = std::sqrt(cx * cx + cy * cy);
+  if (d >= 5.0 && d <= 7.5) return red;
+  if (d < 2.2) return dark;
   return kFloor;
 }
 
+// A wooden crate with chamfered corners, inset so the target's brackets show around it; the
+// surround is exactly the floor colour, which the game draws transparent.
 Rgb Box(int x, int y) {
-  // A wooden crate inset by two pixels; the surround is the floor colour (drawn transparent).
-  if (x < 2 || y < 2 || x > 29 || y > 29) return kFloor;
-  const Rgb wood{176, 120, 60};
-  const Rgb dark{112, 70, 30};
-  if (x == 2 || y == 2) return Shade(wood, 40);
-  if (x == 29 || y == 29) return Shade(dark, -30);
-  bool frame = x < 6 || y < 6 || x > 25 || y > 25;
-  bool brace = std::abs(x - y) < 2 || std::abs(x + y - 31) < 2;
-  if (frame) return Shade(dark, Noise(x, y, 2) * 2);
-  if (brace) return Shade(wood, -10 + Noise(x, y, 3));
-  return Shade(wood, ((y / 4) % 2 ? 8 : -4) + Noise(x, y, 4) * 2);
+  const int ex = std::min(x, 31 - x), ey = std::min(y, 31 - y);
+  if (ex < 3 || ey < 3 || ex + ey < 8) return kFloor;
+  const Rgb wood{184, 128, 64}, frame{120, 76, 34}, nail{70, 60, 55};
+  const bool rim = ex < 5 || ey < 5 || ex + ey < 10;
+  if (rim) {
+    // Light from the top left.
+    const int shade = (x < 16 && ex < 5) || (y < 16 && ey < 5) ? 26 : -22;
+    return Shade(frame, shade + Noise(x, y, 2));
+  }
+  if ((ex == 6 && ey == 6) || (ex == 6 && ey == 15) || (ey == 6 && ex == 15)) return nail;
+  const bool brace = std::abs(x - y) < 2;
+  if (brace) return Shade(frame, 12 + Noise(x, y, 3));
+  const int plank = (y / 5) % 2 ? 10 : -6;  // boards across
+  const int seam = (y % 5 == 0) ? -26 : 0;
+  return Shade(wood, plank + seam + Noise(x, y, 4) * 2);
 }
 
-// The player seen from above: body, head and a nose pointing the way it faces.
+// The player seen from above: shoulders, arms reaching forward, a head with a cap whose peak
+// points the way the player faces.
 Rgb Player(int x, int y, int facing) {
-  // Rotate (x, y) so that the figure faces up in local coordinates.
   double fx = x - 15.5, fy = y - 15.5, lx = fx, ly = fy;
-  switch (facing) {
+  switch (facing) {  // rotate so that the figure faces up in (lx, ly)
     case 0:
       lx = -fy, ly = fx;
       break;  // left
@@ -102,17 +112,21 @@ Rgb Player(int x, int y, int facing) {
       lx = -fx, ly = -fy;
       break;  // down
   }
-  const Rgb shirt{40, 90, 200};
-  const Rgb skin{240, 196, 150};
-  const Rgb hair{90, 52, 24};
-  double body = (lx * lx) / (12.5 * 12.5) + ((ly - 3) * (ly - 3)) / (9.0 * 9.0);
-  double head = std::sqrt(lx * lx + (ly + 1) * (ly + 1));
-  if (ly < -6 && std::abs(lx) < 2.2 + (ly + 13) * 0.25 && ly > -14) return skin;  // nose
-  if (head <= 7.0) {
-    if (ly > 0.5) return Shade(hair, int(-head));
-    return Shade(skin, int(-head * 2));
-  }
-  if (body <= 1.0) return Shade(shirt, int(-body * 40) + (lx < 0 ? 12 : -6));
+  const Rgb shirt{38, 92, 196}, skin{238, 190, 146}, cap{210, 52, 40}, outline{30, 30, 48};
+  auto within = [&](double cx, double cy, double r) {
+    return (lx - cx) * (lx - cx) + (ly - cy) * (ly - cy) <= r * r;
+  };
+  const double head = std::sqrt(lx * lx + (ly + 1) * (ly + 1));
+  const bool peak = ly < -6.0 && ly > -11.5 && std::abs(lx) < 5.0 - (-6.0 - ly) * 0.55;
+  const bool hand = within(-8.5, -7.5, 2.6) || within(8.5, -7.5, 2.6);
+  const bool arm = (std::abs(std::abs(lx) - 9.0) < 2.0 && ly > -6.5 && ly < 3);
+  const double body = (lx * lx) / (12.0 * 12.0) + ((ly - 4.5) * (ly - 4.5)) / (7.0 * 7.0);
+  if (peak) return Shade(cap, -28);
+  if (head <= 6.5) return head > 5.7 ? outline : Shade(cap, int(18 - head * 4));
+  if (hand) return within(-8.5, -7.5, 1.8) || within(8.5, -7.5, 1.8) ? skin : outline;
+  if (arm) return Shade(shirt, 22);
+  if (body <= 1.0)
+    return body > 0.78 ? outline : Shade(shirt, int(-body * 30) + (lx < 0 ? 14 : -8));
   return kMagenta;
 }
 

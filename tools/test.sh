@@ -15,7 +15,8 @@ failed=0
 # Runs ctest in a build folder and adds its counts to the totals.
 run_ctest() {
   local dir=$1 out
-  out=$(cd "$dir" && ctest --output-on-failure -j "$jobs" 2>&1)
+  shift
+  out=$(cd "$dir" && ctest --output-on-failure -j "$jobs" "$@" 2>&1)
   echo "$out" | tail -n 40
   local line total bad
   line=$(echo "$out" | grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' | tail -n 1)
@@ -42,7 +43,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 if build build/asan -DCMAKE_BUILD_TYPE=Debug -DTW_SANITIZE=ON -DTW_BUILD_BENCH=OFF; then
-  run_ctest build/asan
+  run_ctest build/asan -LE slow
 else
   failed=$((failed + 1))
 fi
@@ -58,6 +59,7 @@ if CC=clang CXX=clang++ build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_
     case $name in
       fuzz_map) cp -n data/map/*.map "$corpus"/ ;;
       fuzz_bitmap) cp -n data/texture/*.bmp "$corpus"/ ;;
+      fuzz_media) cp -n data/sound/*.wav data/music/level0*.mid "$corpus"/ ;;
       fuzz_profile) printf '[general]\r\nNick="a b"\r\nMidiVolume=0x10\r\n' >"$corpus"/seed.ini ;;
     esac
     if build/fuzz/bin/"$name" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=65536 \
