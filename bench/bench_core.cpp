@@ -61,9 +61,10 @@ BENCHMARK(BM_KeyStep);
 void BM_KeyPush(benchmark::State& state) {
   Folder f;
   // A corridor: the player pushes the box 28 cells to the right, then the level starts again.
-  f.Dir.Write("map/02.map", "11111111111111111111111111111111\n"
-                            "13200000000000000000000000000001\n"
-                            "11111111111111111111111111111111\n");
+  f.Dir.Write("map/02.map",
+              "11111111111111111111111111111111\n"
+              "13200000000000000000000000000001\n"
+              "11111111111111111111111111111111\n");
   TGame g(f.Dir.Dir(), {});
   g.CreateKeeper();
   g.FLevel = 2;

@@ -1,6 +1,8 @@
 // Repaint costs of the playfield widget, offscreen: the whole field, and after one move.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 #include <QApplication>
 #include <cstdlib>
 
@@ -88,11 +90,4 @@ BENCHMARK(BM_MoveRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TW_QT_BENCHMARK_MAIN()

@@ -1,6 +1,8 @@
 // One key press through the main window's event path, up to the repainted pixels.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchmarkMain.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <cstdlib>
@@ -49,11 +51,4 @@ BENCHMARK(BM_KeyPressToRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+TW_QT_BENCHMARK_MAIN()
