@@ -69,10 +69,10 @@ TDateNames TDateNames::FromUserLocale() {
   }
   TDateNames names;
   const auto& facet = std::use_facet<std::time_put<char>>(loc);
-  auto put = [&](const std::tm& tm, char spec) {
+  auto put = [&](const std::tm& tm, char conversion) {
     std::ostringstream out;
     out.imbue(loc);
-    facet.put(std::ostreambuf_iterator<char>(out), out, ' ', &tm, spec);
+    facet.put(std::ostreambuf_iterator<char>(out), out, ' ', &tm, conversion);
     return out.str();
   };
   for (int d = 0; d < 7; ++d) {

@@ -16,22 +16,23 @@ const TObject* SenderOf(const QObject* Object) {
   return &kNotComponent;
 }
 
-void TApplication::Report(const TObject* Sender, const std::exception& E) {
+void ReportException(IExceptionHandler* Handler, const TObject* Sender, const std::exception& E) {
   if (dynamic_cast<const EAbort*>(&E)) return;
-  if (FHandler) {
-    FHandler->HandleException(Sender, E);
+  if (Handler) {
+    Handler->HandleException(Sender, E);
   } else {
     std::fprintf(stderr, "tollywinder: %s\n", E.what());
   }
 }
 
-void TApplication::Guard(const TObject* Sender, const std::function<void()>& Handler) {
+void RunGuarded(IExceptionHandler* Handler, const TObject* Sender,
+                const std::function<void()>& EventHandler) {
   try {
-    Handler();
+    EventHandler();
   } catch (const std::exception& e) {
-    Report(Sender, e);
+    ReportException(Handler, Sender, e);
   } catch (...) {
-    Report(Sender, EProjectError("Unknown exception"));
+    ReportException(Handler, Sender, EProjectError("Unknown exception"));
   }
 }
 
@@ -39,9 +40,9 @@ bool TApplication::notify(QObject* Receiver, QEvent* Event) {
   try {
     return QApplication::notify(Receiver, Event);
   } catch (const std::exception& e) {
-    Report(SenderOf(Receiver), e);
+    ReportException(FHandler, SenderOf(Receiver), e);
   } catch (...) {
-    Report(SenderOf(Receiver), EProjectError("Unknown exception"));
+    ReportException(FHandler, SenderOf(Receiver), EProjectError("Unknown exception"));
   }
   return true;
 }

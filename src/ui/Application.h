@@ -20,11 +20,6 @@ class TApplication : public QApplication {
 
   bool notify(QObject* Receiver, QEvent* Event) override;
 
-  // Runs Handler; an exception it raises goes to the exception handler with Sender.
-  void Guard(const TObject* Sender, const std::function<void()>& Handler);
-  // Reports E as raised in an event of Sender (silent aborts are dropped).
-  void Report(const TObject* Sender, const std::exception& E);
-
  private:
   TComponent FIdentity{"TApplication", ""};
   IExceptionHandler* FHandler = nullptr;
@@ -32,5 +27,12 @@ class TApplication : public QApplication {
 
 // The component an object belongs to: the nearest one among it and its parents.
 const TObject* SenderOf(const QObject* Object);
+
+// Reports E as raised in an event of Sender: to Handler, or standard error when there is none.
+// Silent aborts are dropped.
+void ReportException(IExceptionHandler* Handler, const TObject* Sender, const std::exception& E);
+// Runs an event handler; whatever it raises is reported with Sender.
+void RunGuarded(IExceptionHandler* Handler, const TObject* Sender,
+                const std::function<void()>& EventHandler);
 
 }  // namespace tw

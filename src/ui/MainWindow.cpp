@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QRegularExpressionValidator>
 #include <QScreen>
-#include <cstdio>
 
+#include "Application.h"
 #include "Errors.h"
 #include "FileUtil.h"
 #include "Icons.h"
@@ -163,16 +163,7 @@ void T_frm_main::BuildRibbon() {
 }
 
 void T_frm_main::Run(const std::function<void()>& Handler) {
-  try {
-    Handler();
-  } catch (const EAbort&) {
-  } catch (const std::exception& e) {
-    if (FServices.ExceptionHandler) {
-      FServices.ExceptionHandler->HandleException(this, e);
-    } else {
-      std::fprintf(stderr, "tollywinder: %s\n", e.what());
-    }
-  }
+  RunGuarded(FServices.ExceptionHandler, this, Handler);
 }
 
 void T_frm_main::ProcessMessages() {
