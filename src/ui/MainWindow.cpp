@@ -10,7 +10,6 @@
 #include <QScreen>
 
 #include "Application.h"
-#include "Errors.h"
 #include "FileUtil.h"
 #include "Icons.h"
 #include "KeyMap.h"
