@@ -62,7 +62,7 @@ class TElement {
   const std::vector<std::uint8_t>& Sound() const { return FSound; }
   const TBitmap& Bitmap() const { return FBitmap; }
 
-  std::function<void(TElement&)> FOnPainted;  // called after painting when assigned
+  std::function<void(const TElement&)> FOnPainted;  // called after painting when assigned
 
  protected:
   virtual int PaintWidth() const { return FBitmap.Width; }

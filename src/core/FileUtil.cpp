@@ -1,6 +1,7 @@
 #include "FileUtil.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -41,6 +42,19 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& Path, std::size_t Max
     }
   }
   return data;
+}
+
+bool WriteAll(int Fd, std::string_view Bytes) {
+  std::size_t done = 0;
+  while (done < Bytes.size()) {
+    const ssize_t n = ::write(Fd, Bytes.data() + done, Bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += std::size_t(n);
+  }
+  return true;
 }
 
 }  // namespace tw

@@ -37,19 +37,6 @@ std::string Four(int v) {
   return b;
 }
 
-bool WriteAll(int fd, const std::string& s) {
-  std::size_t done = 0;
-  while (done < s.size()) {
-    const ssize_t n = ::write(fd, s.data() + done, s.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += std::size_t(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 TDateTime LocalNow() {

@@ -176,18 +176,12 @@ void WriteFileAtomically(const std::string& Path, std::string_view Bytes) {
     ::fchmod(fd, st.st_mode & 07777);
   else
     ::fchmod(fd, 0644);
-  std::size_t done = 0;
-  while (done < Bytes.size()) {
-    const ssize_t n = ::write(fd, Bytes.data() + done, Bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(fd);
-      ::unlink(tmpl.c_str());
-      errno = err;
-      fail("write failed");
-    }
-    done += std::size_t(n);
+  if (!WriteAll(fd, Bytes)) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(tmpl.c_str());
+    errno = err;
+    fail("write failed");
   }
   const bool synced = ::fsync(fd) == 0;
   const int syncErr = errno;

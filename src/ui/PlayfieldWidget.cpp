@@ -37,7 +37,7 @@ void PlayfieldWidget::DrawFigure(QPainter& Painter, const TElement& Figure, cons
   const QImage image(reinterpret_cast<const uchar*>(sprite->Pixels.data()), sprite->Width,
                      sprite->Height, sprite->Width * 4, QImage::Format_ARGB32_Premultiplied);
   Painter.drawImage(at.topLeft(), image);
-  if (Figure.FOnPainted) Figure.FOnPainted(const_cast<TElement&>(Figure));
+  if (Figure.FOnPainted) Figure.FOnPainted(Figure);
 }
 
 void PlayfieldWidget::paintEvent(QPaintEvent* Event) {

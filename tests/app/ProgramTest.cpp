@@ -18,13 +18,6 @@ using namespace tw;
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 struct FakeDialogs : IDialogs {
   std::vector<std::string> Log;
   void ShowMessage(const std::string& t) override { Log.push_back("message: " + t); }
@@ -60,7 +53,7 @@ TEST(Program, EmptyFolderStartsCreatesSettingsAndWritesThemBack) {
   std::string atStart;
   const int status = RunGame(d.Dir(), dialogs, [&](QWidget& window) {
     ASSERT_NE(Globals, nullptr);
-    atStart = ReadAll(d.File("app.ini"));
+    atStart = test::ReadText(d.File("app.ini"));
     Globals->Nick = "zed";
     window.findChild<QAction*>("act_Refresh")->trigger();  // no maps here: the level cannot load
     window.close();
@@ -70,14 +63,15 @@ TEST(Program, EmptyFolderStartsCreatesSettingsAndWritesThemBack) {
   EXPECT_EQ(atStart,
             "[general]\r\nlast_victory=0\r\nMidiDevice=\r\nWavDevice=\r\nMidiVolume=0\r\n"
             "WavVolume=0\r\nNick=\r\nEmail=\r\nSkinName=\r\n");
-  EXPECT_NE(ReadAll(d.File("app.ini")).find("\r\nNick=zed\r\n"), std::string::npos);
+  EXPECT_NE(test::ReadText(d.File("app.ini")).find("\r\nNick=zed\r\n"), std::string::npos);
   // No maps here: the loader's error was logged with the window as sender, then shown.
   ASSERT_EQ(dialogs.Log.size(), 1u);
   EXPECT_EQ(dialogs.Log[0].rfind("message: Unexpected error: Cannot open file", 0), 0u)
       << dialogs.Log[0];
   std::string log;
   for (const auto& e : std::filesystem::directory_iterator(d.Dir())) {
-    if (e.path().filename().string().rfind("Except_", 0) == 0) log = ReadAll(e.path().string());
+    if (e.path().filename().string().rfind("Except_", 0) == 0)
+      log = test::ReadText(e.path().string());
   }
   EXPECT_NE(log.find("\tT_frm_main\t(_frm_main) Cannot open file"), std::string::npos) << log;
   EXPECT_NE(log.find("\t\t\t+- TApplication\t()\r\n\t\t\t|- T_frm_main\t(_frm_main)\r\n"),
@@ -98,7 +92,7 @@ TEST(Program, AnExceptionInAHandlerIsShownAndLogged) {
   });
   ASSERT_EQ(dialogs.Log.size(), 1u);
   EXPECT_EQ(dialogs.Log[0], "warning+help 11000: The server is away");
-  const std::string log = ReadAll(logFile);
+  const std::string log = test::ReadText(logFile);
   EXPECT_NE(log.find("\tTcxButton\t(btnBoom) 11000|The server is away\r\n"
                      "\t\t\t+- TApplication\t()\r\n"
                      "\t\t\t|- T_frm_main\t(_frm_main)\r\n"

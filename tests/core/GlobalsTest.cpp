@@ -28,13 +28,6 @@ struct FakeClock {
   }
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::unique_ptr<TGlobals> Make(const TempDir& d) {
   return std::make_unique<TGlobals>(d.Dir(), FakeClock(), English());
 }
@@ -43,7 +36,7 @@ TEST(Settings, FirstStartWritesTheFileAtOnce) {
   TempDir d;
   {
     auto g = Make(d);
-    EXPECT_EQ(ReadAll(d.File("app.ini")),
+    EXPECT_EQ(test::ReadText(d.File("app.ini")),
               "[general]\r\nlast_victory=0\r\nMidiDevice=\r\nWavDevice=\r\nMidiVolume=0\r\n"
               "WavVolume=0\r\nNick=\r\nEmail=\r\nSkinName=\r\n");
     EXPECT_EQ(g->MidiVolume, 0);
@@ -54,7 +47,7 @@ TEST(Settings, FirstStartWritesTheFileAtOnce) {
     g->MidiVolume = -7;
   }
   // Freed: written back, in the same order.
-  EXPECT_EQ(ReadAll(d.File("app.ini")),
+  EXPECT_EQ(test::ReadText(d.File("app.ini")),
             "[general]\r\nlast_victory=0\r\nMidiDevice=\r\nWavDevice=\r\nMidiVolume=-7\r\n"
             "WavVolume=0\r\nNick=player one\r\nEmail=\r\nSkinName=\r\n");
 }
@@ -102,7 +95,7 @@ TEST(Settings, SaveKeepsOtherLinesAndAddsMissingKeys) {
   TempDir d;
   d.Write("app.ini", "[mixer]\r\nline=3\r\n[general]\r\nNick=ann\r\n; note\r\n");
   Make(d).reset();
-  EXPECT_EQ(ReadAll(d.File("app.ini")),
+  EXPECT_EQ(test::ReadText(d.File("app.ini")),
             "[mixer]\r\nline=3\r\n[general]\r\nNick=ann\r\n; note\r\nlast_victory=0\r\n"
             "MidiDevice=SW Synth\r\nWavDevice=Wave\r\nMidiVolume=-1\r\nWavVolume=-1\r\n"
             "Email=" +
@@ -185,7 +178,7 @@ TEST(Exceptions, CodeConvention) {
       EXPECT_EQ(dialogs.Log[0].Help, c.Help) << c.Message;
     }
     // Logged whole, shown or not.
-    EXPECT_NE(ReadAll(g->ExceptLogFile).find(c.Message), std::string::npos) << c.Message;
+    EXPECT_NE(test::ReadText(g->ExceptLogFile).find(c.Message), std::string::npos) << c.Message;
   }
 }
 
@@ -198,7 +191,7 @@ TEST(Exceptions, GoldenLog) {
   const TComponent button("TdxBarButton", "dxSave", &window);
   g->LogException(&app, std::runtime_error("first"));
   g->LogException(&button, std::runtime_error("12000|second\r\nline"));
-  EXPECT_EQ(ReadAll(g->ExceptLogFile),
+  EXPECT_EQ(test::ReadText(g->ExceptLogFile),
             "+-------------------------------------------------------+\r\n"
             "|         Quentavox Application Exception Log            |\r\n"
             "|         Tollywinder - windows application              |\r\n"
@@ -225,7 +218,7 @@ TEST(Exceptions, SenderCases) {
   g->LogException(&notComponent, std::runtime_error("b"));
   g->LogException(&alone, std::runtime_error("c"));
   g->LogException(&window, std::runtime_error("d"));
-  const std::string log = ReadAll(g->ExceptLogFile);
+  const std::string log = test::ReadText(g->ExceptLogFile);
   EXPECT_NE(log.find("\tN/A\t(N/A) a\r\n\r\n"), std::string::npos);
   EXPECT_NE(log.find("\tNot Component\t(Not Component) b\r\n\r\n"), std::string::npos);
   EXPECT_NE(log.find("\tTTimer\t() c\r\n\r\n"), std::string::npos);

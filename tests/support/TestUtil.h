@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -43,6 +44,12 @@ class TempDir {
  private:
   std::filesystem::path FPath;
 };
+
+// The whole file as text; empty when it cannot be read.
+inline std::string ReadText(const std::string& Path) {
+  std::ifstream in(Path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // A 24-bit image filled by a function of (x, y) returning a colour value.
 template <class F>

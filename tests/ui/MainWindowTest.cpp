@@ -71,17 +71,12 @@ struct RecordingHandler : IExceptionHandler {
   }
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // A program folder with the real textures and 21 one-push levels: Right wins each.
 class Window : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const auto& e : std::filesystem::directory_iterator(kBin + "texture")) {
-      Folder.Write("texture/" + e.path().filename().string(), ReadAll(e.path().string()));
+      Folder.Write("texture/" + e.path().filename().string(), test::ReadText(e.path().string()));
     }
     for (int k = 1; k <= 21; ++k) {
       Folder.Write("map/" + ZeroPad(k, 2) + ".map", "111111\n110001\n113241\n111111\n");
@@ -312,7 +307,7 @@ TEST_F(Window, SaveAndOpenRoundTripAndReplay) {
   Dialogs.Files = {path};
   W->act_Save_File->trigger();
   EXPECT_EQ(Dialogs.Log.back(), "save: Tollywinder Movements (*.wvr)|*.WVR .wvr");
-  EXPECT_EQ(ReadAll(path), std::string({char(U), char(D)}));
+  EXPECT_EQ(test::ReadText(path), std::string({char(U), char(D)}));
 
   // Start again and replay the saved moves: they happen, uncounted and unrecorded.
   Key(Qt::Key_F5);
@@ -418,7 +413,7 @@ TEST_F(Window, SavingBeforeAnyRecordingAndAFailedSave) {
   const std::string path = File("old.wvr", {1, 2, 3, 4, 5, 6});
   Dialogs.Files = {path};
   W->act_Save_File->trigger();
-  EXPECT_EQ(ReadAll(path), std::string(1, char(U)));
+  EXPECT_EQ(test::ReadText(path), std::string(1, char(U)));
 }
 
 // --- The real Qt dialogs.

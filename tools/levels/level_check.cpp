@@ -8,8 +8,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "FileUtil.h"
 #include "LevelFile.h"
 
 using namespace tw::levels;
@@ -17,11 +17,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The file's text; a file that cannot be read counts as empty, which the checks then refuse.
 std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  try {
+    const auto bytes = tw::ReadFileBytes(p.string(), 1u << 20);
+    return std::string(bytes.begin(), bytes.end());
+  } catch (const std::exception& e) {
+    std::printf("%s\n", e.what());
+    return "";
+  }
 }
 
 }  // namespace

@@ -214,7 +214,7 @@ std::vector<std::pair<int, int>> Reach(const TRoom& room, std::vector<bool>& box
 
 // Rounds of pulling one box far from the targets, starting from the solved room; the depth is
 // the number of moves the solver needs.
-TResult Scramble(const TRoom& room, int pulls, std::mt19937& rng, std::size_t maxStates) {
+TResult Scramble(const TRoom& room, int rounds, std::mt19937& rng, std::size_t maxStates) {
   TResult result;
   const std::size_t n = room.Targets.size();
   std::vector<int> boxes(room.Targets.begin(), room.Targets.end());
@@ -243,7 +243,7 @@ TResult Scramble(const TRoom& room, int pulls, std::mt19937& rng, std::size_t ma
       }
     }
   }
-  for (int round = 0; round < pulls; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     // Every place one box can be pulled to, the others staying put: (box cell, player cell).
     // Boxes are tried in a random order until one can move.
     std::vector<std::size_t> order(n);
